@@ -1,28 +1,36 @@
 // jadvalon-cli: the core of the timetable program without a display.
-#include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <memory>
-#include <vector>
+#include <string>
+#include <string_view>
 
-#include "model/image.h"
+#include "cli/commands.h"
+
+namespace {
+
+struct Command {
+  std::string_view name;
+  int (*run)(const jadvalon::cli::Args&);
+  std::string_view summary;
+};
+
+constexpr Command kCommands[] = {
+    {"info", jadvalon::cli::runInfo, "info FILE [--json]"},
+    {"convert", jadvalon::cli::runConvert, "convert IN OUT --form project|plain"},
+};
+
+int usage() {
+  std::cerr << "usage: jadvalon-cli COMMAND ...\n";
+  for (const Command& c : kCommands) std::cerr << "  jadvalon-cli " << c.summary << "\n";
+  return 2;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3 || std::strcmp(argv[1], "info") != 0) {
-    std::cerr << "usage: jadvalon-cli info FILE\n";
-    return 2;
-  }
-  std::ifstream in(argv[2], std::ios::binary);
-  std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (bytes.size() < jadvalon::kImageSize) {
-    std::cerr << "jadvalon-cli: " << argv[2] << ": not a project image\n";
-    return 2;
-  }
-  auto img = std::make_unique<jadvalon::TLoyiha>();
-  std::memcpy(img.get(), bytes.data(), sizeof(jadvalon::TLoyiha));
-  std::printf("classes %d\nsubjects %d\nrooms %d\nteachers %d\nlessons %d\n", img->classCount,
-              img->subjectCount, img->roomCount, img->teacherCount, img->lessonCount);
-  return 0;
+  if (argc < 2) return usage();
+  const std::string_view name = argv[1];
+  for (const Command& c : kCommands)
+    if (c.name == name) return c.run(jadvalon::cli::Args(argv + 2, argv + argc));
+  std::cerr << "jadvalon-cli: unknown command \"" << name << "\"\n";
+  return usage();
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -96,6 +97,9 @@ class Project {
   void deletePlacement(int number);
   // Removes every placement whose locked flag is 0.
   void clearUnlockedPlacements();
+  // Puts a stored list of placements in place of the current one (undo and redo); the modified
+  // flag stays as it is. False, and nothing changes, when the list is longer than the table.
+  bool replacePlacements(std::span<const TJoy> placements);
   bool appendSubstitution(const TAlmashtirish& substitution);
   void deleteSubstitution(int number);
 

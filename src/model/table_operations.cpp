@@ -378,6 +378,17 @@ void Project::clearUnlockedPlacements() {
   notify(ProjectChange::Placements);
 }
 
+bool Project::replacePlacements(std::span<const TJoy> placements) {
+  if (placements.size() > static_cast<std::size_t>(kMaxPlacements)) return false;
+  TLoyiha& img = *image_;
+  const int previous = img.placementCount;
+  img.placementCount = static_cast<std::uint16_t>(placements.size());
+  for (int n = 1; n <= img.placementCount; ++n) img.placements[n] = placements[n - 1];
+  for (int n = img.placementCount + 1; n <= previous; ++n) img.placements[n] = img.placements[0];
+  notify(ProjectChange::Placements);
+  return true;
+}
+
 bool Project::appendSubstitution(const TAlmashtirish& substitution) {
   if (image_->substitutionCount >= kMaxSubstitutions) {
     prompter_.message(texts_.line(lines::kSubstitutionsTableFull));
