@@ -69,9 +69,11 @@ void Project::notify(ProjectChange change) {
 }
 
 // --- Record defaults ---
+// The edit buffers are scratch space for the dialogs: filling one is not a change of the project,
+// so it does not set the modified flag (a cancelled dialog leaves nothing to save).
 
 void Project::prepareNewClass() {
-  TLoyiha& img = edit();
+  TLoyiha& img = *image_;
   img.classBuffer = img.classes[0];
   img.classBuffer.shift = 1;
   img.classBuffer.branch = 0;
@@ -80,7 +82,7 @@ void Project::prepareNewClass() {
 }
 
 void Project::prepareNewSubject() {
-  TLoyiha& img = edit();
+  TLoyiha& img = *image_;
   img.subjectBuffer = img.subjects[0];
   img.subjectBuffer.difficulty = 5;
   std::fill(std::begin(img.subjectBuffer.difficultyBand),
@@ -90,7 +92,7 @@ void Project::prepareNewSubject() {
 }
 
 void Project::prepareNewRoom() {
-  TLoyiha& img = edit();
+  TLoyiha& img = *image_;
   img.roomBuffer = img.rooms[0];
   img.roomBuffer.reserved = 1;
   fillGrid(img.roomBuffer.grid, 1);
@@ -98,7 +100,7 @@ void Project::prepareNewRoom() {
 }
 
 void Project::prepareNewTeacher() {
-  TLoyiha& img = edit();
+  TLoyiha& img = *image_;
   img.teacherBuffer = img.teachers[0];
   fillGrid(img.teacherBuffer.grid, 1);
   img.teacherBuffer.availableCount = kGridCells;
@@ -113,7 +115,7 @@ void Project::prepareNewTeacher() {
 }
 
 void Project::prepareNewLesson() {
-  TLoyiha& img = edit();
+  TLoyiha& img = *image_;
   img.lessonBuffer = img.lessons[0];
   img.lessonBuffer.weeklyLoad = 2;
   fillGrid(img.lessonBuffer.grid, 1);
@@ -123,7 +125,8 @@ void Project::prepareNewLesson() {
 // --- Derived fields ---
 
 void Project::recomputeLoads() {
-  TLoyiha& img = edit();
+  // Loads are derived from the lessons: showing them must not make a project "modified".
+  TLoyiha& img = *image_;
   // Sums are kept wider and stored modulo 256, as the file keeps one byte.
   std::vector<int> classLoad(img.classCount + 1u), subjectLoad(img.subjectCount + 1u),
       roomLoad(img.roomCount + 1u), teacherLoad(img.teacherCount + 1u);

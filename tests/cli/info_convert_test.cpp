@@ -35,9 +35,10 @@ TEST_F(CliFixture, InfoReadsBothFormsAsJson) {
   for (const char* name : {"school.nol", "school.jdn"}) {
     const auto run = cli({"info", (dir / name).string(), "--json"});
     EXPECT_EQ(run.status, 0) << run.err;
-    for (const char* key : {"\"classes\":1", "\"subjects\":2", "\"rooms\":0", "\"teachers\":1",
-                            "\"lessons\":2", "\"placements\":0", "\"substitutions\":0",
-                            "\"total_half_units\":9", "\"institution\":\"Qishloq \\\"Nur\\\" maktabi\""})
+    for (const char* key :
+         {"\"classes\":1", "\"subjects\":2", "\"rooms\":0", "\"teachers\":1", "\"lessons\":2",
+          "\"placements\":0", "\"substitutions\":0", "\"total_half_units\":9",
+          "\"institution\":\"Qishloq \\\"Nur\\\" maktabi\""})
       EXPECT_NE(run.out.find(key), std::string::npos) << key << " in " << run.out;
   }
   const auto text = cli({"info", (dir / "school.jdn").string()});
@@ -62,22 +63,22 @@ TEST_F(CliFixture, DamagedOrMissingFilesGiveOneLineAndStatus2) {
 }
 
 TEST_F(CliFixture, ConvertWritesTheRequestedFormWithTheSameImage) {
-  const auto toProject = cli({"convert", (dir / "school.nol").string(),
-                              (dir / "out.jdn").string(), "--form", "project"});
+  const auto toProject = cli(
+      {"convert", (dir / "school.nol").string(), (dir / "out.jdn").string(), "--form", "project"});
   ASSERT_EQ(toProject.status, 0) << toProject.err;
   EXPECT_EQ(testing::readBytes(dir / "out.jdn"), testing::readBytes(dir / "school.jdn"));
-  ASSERT_EQ(cli({"convert", (dir / "out.jdn").string(), (dir / "back.nol").string(), "--form",
-                 "plain"})
-                .status,
-            0);
+  ASSERT_EQ(
+      cli({"convert", (dir / "out.jdn").string(), (dir / "back.nol").string(), "--form", "plain"})
+          .status,
+      0);
   const ReadResult back = readImageFile(dir / "back.nol", StoredForm::Plain);
   ASSERT_TRUE(back.ok());
   EXPECT_EQ(std::memcmp(back.image.get(), &school.project.image(), kImageSize), 0);
 
-  EXPECT_EQ(cli({"convert", (dir / "school.nol").string(), (dir / "x.jdn").string(), "--form",
-                 "zip"})
-                .status,
-            2);
+  EXPECT_EQ(
+      cli({"convert", (dir / "school.nol").string(), (dir / "x.jdn").string(), "--form", "zip"})
+          .status,
+      2);
   EXPECT_EQ(cli({"convert", (dir / "school.nol").string(), (dir / "no" / "x.jdn").string(),
                  "--form", "plain"})
                 .status,

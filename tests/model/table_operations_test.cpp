@@ -310,6 +310,7 @@ TEST(TableOperations, RecordDefaults) {
   img.header.workingDays = 5;
   img.header.shifts[0] = {1, 6, {}};
   t.project.deriveShiftGrids();
+  t.project.setModified(false);
   t.project.prepareNewClass();
   EXPECT_EQ(img.classBuffer.shift, 1);
   EXPECT_EQ(img.classBuffer.availableCount, 30);
@@ -329,6 +330,9 @@ TEST(TableOperations, RecordDefaults) {
     const int channel = (img.teacherBuffer.colour >> shift) & 0xFF;
     EXPECT_GE(channel, 101) << shift;  // at least 50 lightened by a quarter: a light colour
   }
+  // Filling edit buffers and recomputing loads are not changes a user would have to save.
+  t.project.recomputeLoads();
+  EXPECT_FALSE(t.project.isModified());
 }
 
 TEST(TableOperations, ShiftGridsStopAtPeriodFourteen) {
