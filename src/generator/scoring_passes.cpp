@@ -40,7 +40,8 @@ double fromRoomCapacity(const TDarsImkon& lesson, double c1, double c2, double c
 void ScoringPasses::prepare(const GeneratorOptions& options) {
   options_ = options;
   windowIteration_.assign(static_cast<std::size_t>(records_.teacherCount) + 1, {});
-  iteration_ = 0;
+  // Past every stamp, so that a pass called on its own also computes the windows.
+  iteration_ = 1;
 }
 
 void ScoringPasses::iterate() {
@@ -465,11 +466,11 @@ void ScoringPasses::addRoomDemand(int lessonSlot, TDarsImkon& lesson) {
               TXonaTalab& room = records_.rooms[rooms.rooms[i]];
               whole.score(i) = whole.score(i) * q;
               room.demandAt(d, p)[W] += whole.score(i);
-              if (doubles && p < kPeriods) {
-                RoomShares next = records_.roomShares.at(lessonSlot, l, d, p + 1, W);
-                next.score(i) = next.score(i) * q;
-                room.demandAt(d, p + 1)[W] += next.score(i);
-              }
+              // A double period asks for the same room at the next period too. The room
+              // scores of the next period belong to the double starting there and are scaled
+              // by that slot alone: scaling them here as well would shrink them twice in every
+              // iteration, until a pair lesson with rooms could never win a slot.
+              if (doubles && p < kPeriods) room.demandAt(d, p + 1)[W] += whole.score(i);
             }
           }
         }
