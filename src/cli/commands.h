@@ -11,5 +11,7 @@ using Args = std::vector<std::string>;
 
 int runInfo(const Args& args);
 int runConvert(const Args& args);
+int runGenerate(const Args& args);
+int runCheck(const Args& args);
 
 }  // namespace jadvalon::cli

@@ -16,6 +16,10 @@ struct Command {
 constexpr Command kCommands[] = {
     {"info", jadvalon::cli::runInfo, "info FILE [--json]"},
     {"convert", jadvalon::cli::runConvert, "convert IN OUT --form project|plain"},
+    {"generate", jadvalon::cli::runGenerate,
+     "generate FILE -o OUT [--level 1|2|3] [--ignore-rooms] [--teacher-gaps] [--seed N]\n"
+     "                [--tiebreak first|random] [--trace FILE] [--clear-unlocked] [--json]"},
+    {"check", jadvalon::cli::runCheck, "check FILE [--json]"},
 };
 
 int usage() {
