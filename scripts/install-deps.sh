@@ -9,6 +9,7 @@ packages=(
   zlib1g-dev libxlsxwriter-dev libzip-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  gnome-icon-theme oxygen-icon-theme elementary-xfce-icon-theme faenza-icon-theme
 )
 
 missing=()

@@ -1,0 +1,25 @@
+// The page of a tab still to come.
+#include "app/placeholder_page.h"
+
+#include <QVBoxLayout>
+
+#include "app/shell_lines.h"
+#include "app/ui_texts.h"
+
+namespace jadvalon {
+
+PlaceholderPage::PlaceholderPage(const QString& objectName, const UiTexts& texts, QWidget* parent)
+    : QWidget(parent), texts_(texts) {
+  setObjectName(objectName);
+  note_ = new QLabel(this);
+  note_->setAlignment(Qt::AlignCenter);
+  note_->setWordWrap(true);
+  note_->setEnabled(false);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(note_);
+  retranslate();
+}
+
+void PlaceholderPage::retranslate() { note_->setText(texts_.text(shell_lines::kPageNotReady)); }
+
+}  // namespace jadvalon
