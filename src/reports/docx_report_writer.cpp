@@ -11,12 +11,27 @@ namespace jadvalon {
 
 namespace {
 
-// A4 landscape with half-inch margins, in twentieths of a point.
-constexpr int kPageWidth = 16838;
-constexpr int kPageHeight = 11906;
+// A4 with half-inch margins, in twentieths of a point.
+constexpr int kPaperLong = 16838;
+constexpr int kPaperShort = 11906;
 constexpr int kMargin = 720;
-constexpr int kUsableWidth = kPageWidth - 2 * kMargin;
 constexpr int kTwipsPerPixel = 15;  // at 96 pixels per inch
+
+// Landscape, unless every table fits the width of an upright page: a class table is narrow and
+// tall, and standing up it prints on one page instead of running onto a second.
+struct PageShape {
+  bool landscape = true;
+  int width() const { return landscape ? kPaperLong : kPaperShort; }
+  int height() const { return landscape ? kPaperShort : kPaperLong; }
+  int usableWidth() const { return width() - 2 * kMargin; }
+};
+
+PageShape pageFor(const Report& report) {
+  PageShape upright{false};
+  for (const ReportTable& table : report.tables)
+    if (table.width() * kTwipsPerPixel > upright.usableWidth()) return PageShape{true};
+  return report.tables.empty() ? PageShape{true} : upright;
+}
 
 constexpr const char* kXmlDeclaration =
     "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
@@ -113,10 +128,10 @@ std::string cellRuns(const ReportCell& cell) {
 
 class TableXml {
  public:
-  explicit TableXml(const ReportTable& table) : table_(table) {
+  TableXml(const ReportTable& table, int usableWidth) : table_(table) {
     const int total = std::max(table.width(), 1) * kTwipsPerPixel;
     // A table wider than the page is scaled down to fit it, as a browser's print does.
-    const double scale = total > kUsableWidth ? double(kUsableWidth) / total : 1.0;
+    const double scale = total > usableWidth ? double(usableWidth) / total : 1.0;
     for (const int width : table.columnWidths)
       widths_.push_back(std::max(1, int(width * kTwipsPerPixel * scale)));
   }
@@ -292,6 +307,7 @@ std::string appXml() {
 }  // namespace
 
 std::string DocxReportWriter::documentXml(const Report& report) {
+  const PageShape page = pageFor(report);
   std::string body;
   if (!report.heading.empty())
     body += paragraph(run(report.heading, true, 28), {"center", true, false}) +
@@ -307,7 +323,7 @@ std::string DocxReportWriter::documentXml(const Report& report) {
       broken = breakBefore;
     }
     body += paragraph(run(table.caption, true, 22), {"center", true, breakBefore && !broken});
-    body += TableXml(table).xml();
+    body += TableXml(table, page.usableWidth()).xml();
   }
   if (report.signatures) {
     body += paragraph({}, {});
@@ -317,10 +333,11 @@ std::string DocxReportWriter::documentXml(const Report& report) {
   // A document ends with a paragraph, also after a table.
   body += paragraph({}, {});
   return std::string(kXmlDeclaration) + "<w:document " + kWordNamespace + "><w:body>" + body +
-         "<w:sectPr><w:pgSz w:w=\"" + std::to_string(kPageWidth) + "\" w:h=\"" +
-         std::to_string(kPageHeight) + "\" w:orient=\"landscape\"/><w:pgMar w:top=\"" +
-         std::to_string(kMargin) + "\" w:right=\"" + std::to_string(kMargin) + "\" w:bottom=\"" +
-         std::to_string(kMargin) + "\" w:left=\"" + std::to_string(kMargin) +
+         "<w:sectPr><w:pgSz w:w=\"" + std::to_string(page.width()) + "\" w:h=\"" +
+         std::to_string(page.height()) + "\"" + (page.landscape ? " w:orient=\"landscape\"" : "") +
+         "/><w:pgMar w:top=\"" + std::to_string(kMargin) + "\" w:right=\"" +
+         std::to_string(kMargin) + "\" w:bottom=\"" + std::to_string(kMargin) + "\" w:left=\"" +
+         std::to_string(kMargin) +
          "\" w:header=\"360\" w:footer=\"360\" w:gutter=\"0\"/></w:sectPr></w:body></w:document>\n";
 }
 

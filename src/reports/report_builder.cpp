@@ -71,6 +71,8 @@ std::string ReportBuilder::periodTime(int period) const {
 }
 
 ReportCell ReportBuilder::cell(CellKind kind, std::string text, int rowSpan, int colSpan) {
+  // A heading of the first header row that reaches down through the second.
+  if (kind == CellKind::HeaderTwoRows) rowSpan = 2;
   return ReportCell{kind, {std::move(text)}, rowSpan, colSpan};
 }
 

@@ -19,10 +19,14 @@ struct Formats {
     body = cellFormat(workbook, 0xFFFFCC, false);
     boldBody = cellFormat(workbook, 0xFFFFCC, true);
     room = cellFormat(workbook, 0xFFFFAA, false);
+    // Rich-string parts carry their own font; without one a part falls back to 11 pt.
     bold = workbook_add_format(workbook);
     format_set_bold(bold);
     format_set_font_name(bold, "Calibri");
     format_set_font_size(bold, kFontSize);
+    regular = workbook_add_format(workbook);
+    format_set_font_name(regular, "Calibri");
+    format_set_font_size(regular, kFontSize);
     heading = textFormat(workbook, LXW_ALIGN_CENTER, true, 14);
     caption = textFormat(workbook, LXW_ALIGN_CENTER, true, 11);
     approval = textFormat(workbook, LXW_ALIGN_RIGHT, false, 10);
@@ -77,6 +81,7 @@ struct Formats {
   lxw_format* boldBody;
   lxw_format* room;
   lxw_format* bold;
+  lxw_format* regular;
   lxw_format* heading;
   lxw_format* caption;
   lxw_format* approval;
@@ -101,7 +106,9 @@ class SheetWriter {
 
   void table(const ReportTable& table) {
     const lxw_row_t first = row_;
-    for (const PlacedCell& placed : placeCells(table)) writeCell(placed, first);
+    const std::vector<PlacedCell> placed = placeCells(table);
+    for (const PlacedCell& cell : placed) writeCell(cell, first);
+    setRowHeights(table, placed, first);
     if (!table.headerRows.empty())
       worksheet_repeat_rows(sheet_, first,
                             first + static_cast<lxw_row_t>(table.headerRows.size()) - 1);
@@ -142,10 +149,41 @@ class SheetWriter {
     }
     const std::string rest = "\n" + second;
     lxw_rich_string_tuple boldPart{formats_.bold, const_cast<char*>(first.c_str())};
-    lxw_rich_string_tuple plainPart{nullptr, const_cast<char*>(rest.c_str())};
+    lxw_rich_string_tuple plainPart{formats_.regular, const_cast<char*>(rest.c_str())};
     lxw_rich_string_tuple* parts[] = {&boldPart, &plainPart, nullptr};
     worksheet_write_rich_string(sheet_, row, column, parts, format);
   }
+
+  // Spreadsheet programs do not grow a row for the lines of a cell when they open a file, so
+  // every row gets the height of its tallest cell, with long texts counted as wrapped.
+  void setRowHeights(const ReportTable& table, const std::vector<PlacedCell>& placed,
+                     lxw_row_t first) {
+    std::vector<int> lines(table.headerRows.size() + table.bodyRows.size(), 1);
+    for (const PlacedCell& p : placed) {
+      if (p.cell->rowSpan > 1) continue;
+      int width = 0;
+      for (int c = p.column; c < std::min(table.columnCount(), p.column + p.cell->colSpan); ++c)
+        width += table.columnWidths[c];
+      int needed = 0;
+      for (const std::string& text : p.cell->lines) needed += wrappedLines(text, width);
+      lines[p.row] = std::max(lines[p.row], needed);
+    }
+    for (std::size_t r = 0; r < lines.size(); ++r)
+      if (lines[r] > 1)
+        worksheet_set_row(sheet_, first + static_cast<lxw_row_t>(r), kLineHeight * lines[r] + 3,
+                          nullptr);
+  }
+
+  static int wrappedLines(const std::string& text, int widthPixels) {
+    int characters = 0;
+    for (const char c : text)
+      if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++characters;
+    const int usable = std::max(widthPixels - 8, 10);
+    return std::max(1, (characters * kCharacterPixels + usable - 1) / usable);
+  }
+
+  static constexpr double kLineHeight = 12;   // points per line of 9 pt text
+  static constexpr int kCharacterPixels = 6;  // average width of a 9 pt character
 
   lxw_worksheet* sheet_;
   const Formats& formats_;
@@ -159,7 +197,7 @@ std::string signatureText(const SignatureLine& signature) {
                                  : signature.name);
 }
 
-void setUpPage(lxw_worksheet* sheet, const ReportTable& table) {
+void setUpPage(lxw_worksheet* sheet, const ReportTable& table, bool onePage) {
   for (int c = 0; c < table.columnCount(); ++c)
     worksheet_set_column_pixels(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
                                 static_cast<std::uint32_t>(table.columnWidths[c]), nullptr);
@@ -167,7 +205,9 @@ void setUpPage(lxw_worksheet* sheet, const ReportTable& table) {
   worksheet_set_paper(sheet, 9);  // A4
   worksheet_set_margins(sheet, 0.4, 0.4, 0.5, 0.5);
   worksheet_center_horizontally(sheet);
-  worksheet_fit_to_pages(sheet, 1, 0);
+  // A sheet of one class, teacher or room prints on one page; a combined table keeps its
+  // length and only shrinks to the width of the paper.
+  worksheet_fit_to_pages(sheet, 1, onePage ? 1 : 0);
 }
 
 }  // namespace
@@ -190,7 +230,10 @@ WriteResult XlsxReportWriter::write(const Report& report,
     if (!sheet) return {WriteError::Other, "worksheet \"" + names[i] + "\" cannot be added"};
     if (i >= report.tables.size()) continue;
     const ReportTable& table = report.tables[i];
-    setUpPage(sheet, table);
+    const bool separate = report.layout == ReportLayout::ClassesSeparate ||
+                          report.layout == ReportLayout::TeachersSeparate ||
+                          report.layout == ReportLayout::RoomsSeparate;
+    setUpPage(sheet, table, separate);
     SheetWriter writer(sheet, formats, table.columnCount());
     // Each worksheet is printed on its own, so each carries the heading and the blocks that
     // the page shows around its table.
