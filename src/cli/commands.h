@@ -13,5 +13,6 @@ int runInfo(const Args& args);
 int runConvert(const Args& args);
 int runGenerate(const Args& args);
 int runCheck(const Args& args);
+int runReport(const Args& args);
 
 }  // namespace jadvalon::cli

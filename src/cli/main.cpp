@@ -20,6 +20,11 @@ constexpr Command kCommands[] = {
      "generate FILE -o OUT [--level 1|2|3] [--ignore-rooms] [--teacher-gaps] [--seed N]\n"
      "                [--tiebreak first|random] [--trace FILE] [--clear-unlocked] [--json]"},
     {"check", jadvalon::cli::runCheck, "check FILE [--json]"},
+    {"report", jadvalon::cli::runReport,
+     "report FILE --kind classes|teachers|rooms [--select all|N,N,...] "
+     "[--layout combined|separate] [--times] [--second] [--third] [--separate-column] "
+     "[--short-first] [--short-second] [--short-third] [--approval] "
+     "[--format html|xlsx|docx] -o OUT"},
 };
 
 int usage() {
