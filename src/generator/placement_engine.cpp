@@ -180,7 +180,7 @@ void PlacementEngine::findCandidates(int l) {
 
 void PlacementEngine::markRooms(int l, int d, int p, int kind, int block) {
   if (!options_.considerRooms) return;
-  const TDarsImkon& lesson = records_.lessons[l];
+  TDarsImkon& lesson = records_.lessons[l];
   const int lists = lesson.twoGroups ? 2 : 1;
   for (int list = 1; list <= lists; ++list) {
     const RoomList& rooms = list == 1 ? lesson.rooms1 : lesson.rooms2;
@@ -189,11 +189,13 @@ void PlacementEngine::markRooms(int l, int d, int p, int kind, int block) {
       if (!feasibility_.roomFree(rooms.rooms[i], d, p, kind)) continue;
       shares.score(i) = 1.0;
       shares.freeTotal() += 1.0;
+      lesson.slot(d, p).roomScored |= static_cast<std::uint8_t>(1 << block);
       // A double period also reserves the room at the next period.
       if (kind == kKindDouble) {
         RoomShares next = records_.roomShares.at(l, list, d, p + 1, W);
         next.score(i) = 1.0;
         next.freeTotal() += 1.0;
+        lesson.slot(d, p + 1).roomScored |= 1 << W;
       }
     }
   }

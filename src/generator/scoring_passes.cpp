@@ -445,47 +445,57 @@ void ScoringPasses::addRoomDemand(int lessonSlot, TDarsImkon& lesson) {
   const bool doubles = lesson.placesDoubles();
   const int lists = lesson.twoGroups ? 2 : 1;
   for (int d = 1; d <= kDays; ++d) {
-    const DayBlock& day = lesson.day(d);
+    DayBlock& day = lesson.day(d);
     if (!day.open) continue;
     const int last = records_.lastPeriod(d);
     for (int p = 1; p <= last; ++p) {
-      const SlotRecord& slot = day.slot(p);
-      if (!slot.candidate) continue;
+      SlotRecord& slot = day.slot(p);
+      if (!slot.candidate || slot.roomScored == 0) continue;
       for (int l = 1; l <= lists; ++l) {
         const RoomList& rooms = l == 1 ? lesson.rooms1 : lesson.rooms2;
         if (rooms.count == 0) continue;
-        RoomShares whole = records_.roomShares.at(lessonSlot, l, d, p, W);
-        RoomShares halves[3] = {whole, records_.roomShares.at(lessonSlot, l, d, p, kHalf1Block),
-                                records_.roomShares.at(lessonSlot, l, d, p, kHalf2Block)};
-        if (lesson.wholeHalfUnits > 0) {
+        const RoomShareTable::SlotShares shares = records_.roomShares.slot(lessonSlot, l, d, p);
+        const RoomShares whole = shares.block(W);
+        const RoomShares halves[3] = {whole, shares.block(kHalf1Block), shares.block(kHalf2Block)};
+        if (lesson.wholeHalfUnits > 0 && (slot.roomScored & (1 << W))) {
           const double e =
               whole.freeTotal() + std::max(halves[1].freeTotal(), halves[2].freeTotal());
           if (e > 0) {
             const double q = slot.score[W] / e;
             for (int i = 0; i < rooms.count; ++i) {
               TXonaTalab& room = records_.rooms[rooms.rooms[i]];
-              whole.score(i) = whole.score(i) * q;
-              room.demandAt(d, p)[W] += whole.score(i);
+              const double share = whole.score(i) * q;
+              whole.score(i) = share;
+              room.demandAt(d, p)[W] += share;
               // A double period asks for the same room at the next period too. The room
               // scores of the next period belong to the double starting there and are scaled
               // by that slot alone: scaling them here as well would shrink them twice in every
               // iteration, until a pair lesson with rooms could never win a slot.
-              if (doubles && p < kPeriods) room.demandAt(d, p + 1)[W] += whole.score(i);
+              if (doubles && p < kPeriods) room.demandAt(d, p + 1)[W] += share;
             }
           }
         }
         if (lesson.oddHalfUnit > 0) {
           for (int h = 1; h <= 2; ++h) {
+            if (!(slot.roomScored & (1 << h))) continue;
             const double e = halves[h].freeTotal() + whole.freeTotal();
             if (!(e > 0)) continue;
             const double q = slot.score[h] / e;
             for (int i = 0; i < rooms.count; ++i) {
-              halves[h].score(i) = halves[h].score(i) * q;
-              records_.rooms[rooms.rooms[i]].demandAt(d, p)[h] += halves[h].score(i);
+              const double share = halves[h].score(i) * q;
+              halves[h].score(i) = share;
+              records_.rooms[rooms.rooms[i]].demandAt(d, p)[h] += share;
             }
           }
         }
       }
+      // A score of 0 has just scaled the block's room scores to 0 in every list (a list whose
+      // free total was 0 held only zeros already); they stay 0 for the rest of the run.
+      if (lesson.wholeHalfUnits > 0 && slot.score[W] == 0.0)
+        slot.roomScored &= static_cast<std::uint8_t>(~(1 << W));
+      if (lesson.oddHalfUnit > 0)
+        for (int h = 1; h <= 2; ++h)
+          if (slot.score[h] == 0.0) slot.roomScored &= static_cast<std::uint8_t>(~(1 << h));
     }
   }
 }
@@ -540,22 +550,28 @@ void ScoringPasses::roomPassLesson(int lessonSlot, TDarsImkon& lesson) {
 }
 
 void ScoringPasses::recomputeFreeRooms(int lessonSlot, int list, int d, int p) {
-  const RoomList& rooms =
-      list == 1 ? records_.lessons[lessonSlot].rooms1 : records_.lessons[lessonSlot].rooms2;
-  RoomShares blocks[3] = {records_.roomShares.at(lessonSlot, list, d, p, W),
-                          records_.roomShares.at(lessonSlot, list, d, p, kHalf1Block),
-                          records_.roomShares.at(lessonSlot, list, d, p, kHalf2Block)};
-  for (RoomShares& block : blocks) block.freeTotal() = 0.0;
-  for (int i = 0; i < rooms.count; ++i) {
-    const double* demand = records_.rooms[rooms.rooms[i]].demandAt(d, p);
-    const double r = std::max(demand[kHalf1Block], demand[kHalf2Block]) + demand[W];
-    if (r > 1) blocks[W].score(i) = blocks[W].score(i) / r;
-    blocks[W].freeTotal() += blocks[W].score(i);
-    for (int h = 1; h <= 2; ++h) {
-      const double rh = demand[W] + demand[h];
-      if (rh > 1) blocks[h].score(i) = blocks[h].score(i) / rh;
-      blocks[h].freeTotal() += blocks[h].score(i);
+  const TDarsImkon& lesson = records_.lessons[lessonSlot];
+  const RoomList& rooms = list == 1 ? lesson.rooms1 : lesson.rooms2;
+  const std::uint8_t scored = lesson.slot(d, p).roomScored;
+  const RoomShareTable::SlotShares shares = records_.roomShares.slot(lessonSlot, list, d, p);
+  const double* demands[kMaxRoomsPerList];
+  if (scored != 0)
+    for (int i = 0; i < rooms.count; ++i)
+      demands[i] = records_.rooms[rooms.rooms[i]].demandAt(d, p);
+  for (int b = 0; b < 3; ++b) {
+    const RoomShares block = shares.block(b);
+    double total = 0.0;
+    // A block whose room scores are all 0 has a total of 0.
+    if (scored & (1 << b)) {
+      for (int i = 0; i < rooms.count; ++i) {
+        const double* demand = demands[i];
+        const double r = b == W ? std::max(demand[kHalf1Block], demand[kHalf2Block]) + demand[W]
+                                : demand[W] + demand[b];
+        if (r > 1) block.score(i) = block.score(i) / r;
+        total += block.score(i);
+      }
     }
+    block.freeTotal() = total;
   }
 }
 

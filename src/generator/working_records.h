@@ -34,6 +34,10 @@ struct SlotRecord {
   double score[3];           // whole, half 1, half 2
   std::uint8_t feasible[3];  // read for the two half blocks
   std::uint8_t candidate;
+  // Bit b is set while block b may have non-zero room scores. Room scores are only ever scaled
+  // after the preparation, so a block whose scores were never set or were once scaled by 0
+  // keeps 0 in all of them, and the room passes need not visit it.
+  std::uint8_t roomScored;
 };
 
 struct DayBlock {
@@ -145,6 +149,18 @@ class RoomShareTable {
     const int stride = 1 + layout.count;
     return {values_.data() + layout.offset +
                 static_cast<std::size_t>(((d - 1) * kPeriods + (p - 1)) * 3 + block) * stride,
+            layout.count};
+  }
+  // The three blocks of one slot and list lie one after the other, each 1 + count values long.
+  struct SlotShares {
+    double* data;
+    int count;
+    RoomShares block(int b) const { return {data + b * (1 + count), count}; }
+  };
+  SlotShares slot(int lesson, int list, int d, int p) {
+    const Layout& layout = layouts_[lesson][list - 1];
+    return {values_.data() + layout.offset +
+                static_cast<std::size_t>(((d - 1) * kPeriods + (p - 1)) * 3) * (1 + layout.count),
             layout.count};
   }
 
