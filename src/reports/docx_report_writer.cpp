@@ -111,17 +111,18 @@ bool boldKind(CellKind kind) {
   return kind != CellKind::Body && kind != CellKind::BoldBody && kind != CellKind::RoomCell;
 }
 
-std::string cellRuns(const ReportCell& cell) {
+// The texts of a cell at the table's font size (half-points).
+std::string cellRuns(const ReportCell& cell, int halfPoints) {
   if (cell.kind == CellKind::BoldBody) {
     const std::string first = cell.lines.empty() ? std::string() : cell.lines[0];
     const std::string second = cell.lines.size() > 1 ? cell.lines[1] : std::string();
     if (first.empty() && second.empty()) return {};
-    return run(first, true) + kBreak + run(second, false);
+    return run(first, true, halfPoints) + kBreak + run(second, false, halfPoints);
   }
   std::string runs;
   for (std::size_t i = 0; i < cell.lines.size(); ++i) {
-    if (i) runs += run(" /", boldKind(cell.kind)) + kBreak;
-    runs += run(cell.lines[i], boldKind(cell.kind));
+    if (i) runs += run(" /", boldKind(cell.kind), halfPoints) + kBreak;
+    runs += run(cell.lines[i], boldKind(cell.kind), halfPoints);
   }
   return runs;
 }
@@ -132,6 +133,10 @@ class TableXml {
     const int total = std::max(table.width(), 1) * kTwipsPerPixel;
     // A table wider than the page is scaled down to fit it, as a browser's print does.
     const double scale = total > usableWidth ? double(usableWidth) / total : 1.0;
+    // Text and padding shrink with the columns, as in a browser's shrunk printout, down to a
+    // size that still reads on paper.
+    halfPoints_ = std::clamp(int(18 * scale + 0.5), kSmallestHalfPoints, 18);
+    padding_ = std::max(15, int(60 * scale));
     for (const int width : table.columnWidths)
       widths_.push_back(std::max(1, int(width * kTwipsPerPixel * scale)));
   }
@@ -144,10 +149,13 @@ class TableXml {
     for (const char* side : {"top", "left", "bottom", "right", "insideH", "insideV"})
       x += std::string("<w:") + side +
            " w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"000000\"/>";
+    const std::string side = std::to_string(padding_);
     x += "</w:tblBorders><w:tblLayout w:type=\"fixed\"/><w:tblCellMar>"
-         "<w:top w:w=\"30\" w:type=\"dxa\"/><w:left w:w=\"60\" w:type=\"dxa\"/>"
-         "<w:bottom w:w=\"30\" w:type=\"dxa\"/><w:right w:w=\"60\" w:type=\"dxa\"/>"
-         "</w:tblCellMar></w:tblPr><w:tblGrid>";
+         "<w:top w:w=\"" +
+         std::to_string(padding_ / 2) + "\" w:type=\"dxa\"/><w:left w:w=\"" + side +
+         "\" w:type=\"dxa\"/><w:bottom w:w=\"" + std::to_string(padding_ / 2) +
+         "\" w:type=\"dxa\"/><w:right w:w=\"" + side +
+         "\" w:type=\"dxa\"/></w:tblCellMar></w:tblPr><w:tblGrid>";
     for (const int w : widths_) x += "<w:gridCol w:w=\"" + std::to_string(w) + "\"/>";
     x += "</w:tblGrid>";
     x += rows();
@@ -206,13 +214,17 @@ class TableXml {
       x += std::string("<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"") + fillOf(cell->kind) +
            "\"/>";
     x += "<w:vAlign w:val=\"center\"/></w:tcPr>";
-    x += paragraph(cell && !continued ? cellRuns(*cell) : std::string(), {"center"});
+    x += paragraph(cell && !continued ? cellRuns(*cell, halfPoints_) : std::string(), {"center"});
     x += "</w:tc>";
     return x;
   }
 
+  static constexpr int kSmallestHalfPoints = 12;  // 6 pt
+
   const ReportTable& table_;
   std::vector<int> widths_;
+  int halfPoints_ = 18;
+  int padding_ = 60;
 };
 
 std::string signatureText(const SignatureLine& signature) {
