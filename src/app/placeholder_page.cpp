@@ -14,7 +14,9 @@ PlaceholderPage::PlaceholderPage(const QString& objectName, const UiTexts& texts
   note_ = new QLabel(this);
   note_->setAlignment(Qt::AlignCenter);
   note_->setWordWrap(true);
-  note_->setEnabled(false);
+  QFont italic = note_->font();
+  italic.setItalic(true);
+  note_->setFont(italic);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(note_);
   retranslate();

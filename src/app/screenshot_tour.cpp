@@ -18,6 +18,8 @@
 #include "app/appearance_dialog.h"
 #include "app/school_settings_tab.h"
 #include "app/tf_bosh.h"
+#include "app/tf_misollar.h"
+#include "app/tf_shart_saqlash.h"
 #include "storage/atomic_file.h"
 #include "storage/file_bytes.h"
 
@@ -74,6 +76,18 @@ class Tour {
     dialog.show();
     shoot(dialog, QStringLiteral("settings-") + tag);
     dialog.hide();
+    // The question before changes are lost, and the examples list.
+    TFshart_saqlash question(&window_, app_.texts, window_.fileCommands().unsavedChangesQuestion());
+    question.show();
+    shoot(question, QStringLiteral("unsaved-question-") + tag);
+    question.hide();
+    QStringList names;
+    for (const std::string& name : app_.folder.exampleNames())
+      names << QString::fromStdString(name);
+    TFmisollar examples(&window_, app_.texts, names);
+    examples.show();
+    shoot(examples, QStringLiteral("examples-") + tag);
+    examples.hide();
   }
 
  private:
