@@ -102,6 +102,9 @@ void PlacementEngine::fillLessonRecord(int l, int maxGrade) {
           : lesson.subject1;
   lesson.pairFlag = source.pairFlag ? 1 : 0;
   lesson.weeklyLoad = source.weeklyLoad;
+  lesson.pending = static_cast<std::uint8_t>(index_.lessonPending(l));
+  lesson.wholeHalfUnits = static_cast<std::uint8_t>(lesson.pending - lesson.pending % 2);
+  lesson.oddHalfUnit = static_cast<std::uint8_t>(lesson.pending % 2);
 
   // Room lists keep the rooms that exist, in list order.
   auto fillRooms = [&](RoomList& list, int count, const std::uint16_t* roomIds) {
@@ -125,9 +128,6 @@ void PlacementEngine::fillLessonRecord(int l, int maxGrade) {
 
 void PlacementEngine::findCandidates(int l) {
   TDarsImkon& lesson = records_.lessons[l];
-  lesson.pending = static_cast<std::uint8_t>(index_.lessonPending(l));
-  lesson.wholeHalfUnits = static_cast<std::uint8_t>(lesson.pending - lesson.pending % 2);
-  lesson.oddHalfUnit = static_cast<std::uint8_t>(lesson.pending % 2);
   if (lesson.pending == 0) return;
   TSinfTalab& schoolClass = records_.classes[lesson.classIndex];
   schoolClass.pending = static_cast<std::uint16_t>(schoolClass.pending + lesson.pending);
@@ -164,6 +164,8 @@ void PlacementEngine::findCandidates(int l) {
       }
       if (any) {
         slot.candidate = 1;
+        if (day.candidateEnd == 0) day.candidateBegin = static_cast<std::uint8_t>(p);
+        day.candidateEnd = static_cast<std::uint8_t>(p + 1);
         std::uint8_t& lastPeriod = records_.lastCandidatePeriod[d - 1];
         lastPeriod = std::max<std::uint8_t>(lastPeriod, static_cast<std::uint8_t>(p));
         schoolClass.earliestCandidatePeriod = std::min<std::uint8_t>(
@@ -190,12 +192,14 @@ void PlacementEngine::markRooms(int l, int d, int p, int kind, int block) {
       shares.score(i) = 1.0;
       shares.freeTotal() += 1.0;
       lesson.slot(d, p).roomScored |= static_cast<std::uint8_t>(1 << block);
+      lesson.slot(d, p).roomTotalsSet |= static_cast<std::uint8_t>(1 << block);
       // A double period also reserves the room at the next period.
       if (kind == kKindDouble) {
         RoomShares next = records_.roomShares.at(l, list, d, p + 1, W);
         next.score(i) = 1.0;
         next.freeTotal() += 1.0;
         lesson.slot(d, p + 1).roomScored |= 1 << W;
+        lesson.slot(d, p + 1).roomTotalsSet |= 1 << W;
       }
     }
   }
@@ -299,6 +303,8 @@ void PlacementEngine::refresh() {
       day.dayMass = 0.0;
       day.placedThatDay = 0;
       day.open = 0;
+      day.candidateBegin = 0;
+      day.candidateEnd = 0;
       const int last = records_.lastPeriod(d);
       for (int p = 1; p <= last; ++p) {
         SlotRecord& slot = day.slot(p);
@@ -323,7 +329,11 @@ void PlacementEngine::refresh() {
             slot.feasible[h] = 0;
           }
         }
-        if (slot.candidate) day.open = 1;
+        if (slot.candidate) {
+          day.open = 1;
+          if (day.candidateEnd == 0) day.candidateBegin = static_cast<std::uint8_t>(p);
+          day.candidateEnd = static_cast<std::uint8_t>(p + 1);
+        }
       }
       if (day.open) ++lesson.openDays;
     }
@@ -367,8 +377,7 @@ bool PlacementEngine::select(Candidate& chosen) {
     for (int d = 1; d <= kDays; ++d) {
       const DayBlock& day = lesson.day(d);
       if (!day.open) continue;
-      const int last = records_.lastPeriod(d);
-      for (int p = 1; p <= last; ++p) {
+      for (int p = day.candidateBegin; p < day.candidateEnd; ++p) {
         const SlotRecord& slot = day.slot(p);
         if (!slot.candidate) continue;
         consider(l, d, p, wholeKind, slot.score[W]);

@@ -82,8 +82,7 @@ void ScoringPasses::massPassLesson(TDarsImkon& lesson) {
     DayBlock& day = lesson.day(d);
     day.dayMass = 0.0;
     if (!day.open) continue;
-    const int last = records_.lastPeriod(d);
-    for (int p = 1; p <= last; ++p) {
+    for (int p = day.candidateBegin; p < day.candidateEnd; ++p) {
       SlotRecord& slot = day.slot(p);
       if (!slot.candidate) {
         slot.score[W] = 0.0;
@@ -120,8 +119,7 @@ void ScoringPasses::dayPassLesson(TDarsImkon& lesson) {
     DayBlock& day = lesson.day(d);
     if (!day.open || !(day.dayMass > 0)) continue;
     const double m = dayFactor(lesson, d, share);
-    const int last = records_.lastPeriod(d);
-    for (int p = 1; p <= last; ++p) {
+    for (int p = day.candidateBegin; p < day.candidateEnd; ++p) {
       SlotRecord& slot = day.slot(p);
       if (lesson.wholeHalfUnits > 0) slot.score[W] = slot.score[W] * m;
       if (lesson.oddHalfUnit > 0) {
@@ -168,7 +166,7 @@ void ScoringPasses::addClassDemand(TDarsImkon& lesson) {
     const DayBlock& day = lesson.day(d);
     if (!day.open) continue;
     const int last = records_.lastPeriod(d);
-    for (int p = 1; p <= last; ++p) {
+    for (int p = day.candidateBegin; p < day.candidateEnd; ++p) {
       const SlotRecord& slot = day.slot(p);
       if (!slot.candidate) continue;
       double* demand = schoolClass.demandAt(d, p);
@@ -207,8 +205,8 @@ void ScoringPasses::classPassLesson(TDarsImkon& lesson) {
   for (int d = 1; d <= kDays; ++d) {
     DayBlock& day = lesson.day(d);
     if (!day.open) continue;
-    const int last = records_.lastPeriod(d);
-    for (int p = schoolClass.earliestCandidatePeriod; p <= last; ++p) {
+    const int from = std::max<int>(schoolClass.earliestCandidatePeriod, day.candidateBegin);
+    for (int p = from; p < day.candidateEnd; ++p) {
       SlotRecord& slot = day.slot(p);
       if (!slot.candidate) continue;
       const double* demand = schoolClass.demandAt(d, p);
@@ -283,7 +281,7 @@ void ScoringPasses::addTeacherDemand(TDarsImkon& lesson) {
       if (!day.open) continue;
       double& dayDemand = teacher.day(d).dayDemand;
       const int last = records_.lastPeriod(d);
-      for (int p = 1; p <= last; ++p) {
+      for (int p = day.candidateBegin; p < day.candidateEnd; ++p) {
         const SlotRecord& slot = day.slot(p);
         if (!slot.candidate) continue;
         double* demand = teacher.demandAt(d, p);
@@ -343,8 +341,7 @@ void ScoringPasses::teacherPassLesson(int lessonSlot, TDarsImkon& lesson) {
     if (!day.open) continue;
     double r = dayCap(t1, d);
     if (two) r = std::min(r, dayCap(t2, d));
-    const int last = records_.lastPeriod(d);
-    for (int p = 1; p <= last; ++p) {
+    for (int p = day.candidateBegin; p < day.candidateEnd; ++p) {
       SlotRecord& slot = day.slot(p);
       if (!slot.candidate) continue;
       double g = 0.0;
@@ -447,8 +444,7 @@ void ScoringPasses::addRoomDemand(int lessonSlot, TDarsImkon& lesson) {
   for (int d = 1; d <= kDays; ++d) {
     DayBlock& day = lesson.day(d);
     if (!day.open) continue;
-    const int last = records_.lastPeriod(d);
-    for (int p = 1; p <= last; ++p) {
+    for (int p = day.candidateBegin; p < day.candidateEnd; ++p) {
       SlotRecord& slot = day.slot(p);
       if (!slot.candidate || slot.roomScored == 0) continue;
       for (int l = 1; l <= lists; ++l) {
@@ -509,39 +505,44 @@ void ScoringPasses::roomPass() {
 void ScoringPasses::roomPassLesson(int lessonSlot, TDarsImkon& lesson) {
   const bool doubles = lesson.placesDoubles();
   const int lists = lesson.twoGroups ? 2 : 1;
-  auto shares = [&](int l, int d, int p, int block) {
-    return records_.roomShares.at(lessonSlot, l, d, p, block);
-  };
-  // What a list can still give the whole slot at (d, p): the smaller half plus the whole.
-  auto wholeCapacity = [&](int l, int d, int p) {
-    return std::min(shares(l, d, p, kHalf1Block).freeTotal(),
-                    shares(l, d, p, kHalf2Block).freeTotal()) +
-           shares(l, d, p, W).freeTotal();
+  RoomShareTable& table = records_.roomShares;
+  // What a list can still give the whole slot: the smaller half plus the whole.
+  auto wholeCapacity = [](const RoomShareTable::SlotShares& shares) {
+    return std::min(shares.block(kHalf1Block).freeTotal(), shares.block(kHalf2Block).freeTotal()) +
+           shares.block(W).freeTotal();
   };
   for (int d = 1; d <= kDays; ++d) {
     DayBlock& day = lesson.day(d);
     if (!day.open) continue;
     const int last = records_.lastPeriod(d);
     for (int p = 1; p <= last; ++p) {
-      for (int l = 1; l <= lists; ++l) recomputeFreeRooms(lessonSlot, l, d, p);
       SlotRecord& slot = day.slot(p);
+      // Totals already 0 and scores all 0: recomputing would give 0 again.
+      if ((slot.roomScored | slot.roomTotalsSet) == 0) continue;
+      const RoomShareTable::SlotShares here[2] = {
+          table.slot(lessonSlot, 1, d, p),
+          lists == 2 ? table.slot(lessonSlot, 2, d, p) : table.slot(lessonSlot, 1, d, p)};
+      recomputeFreeRooms(lesson.rooms1, here[0], slot.roomScored, d, p);
+      if (lists == 2) recomputeFreeRooms(lesson.rooms2, here[1], slot.roomScored, d, p);
+      slot.roomTotalsSet = slot.roomScored;
       if (!(slot.candidate && lesson.wholeHalfUnits > 0 && slot.score[W] > 0)) continue;
 
-      double c1 = wholeCapacity(1, d, p);
-      if (doubles && p < kPeriods) c1 = std::min(c1, wholeCapacity(1, d, p + 1));
+      double c1 = wholeCapacity(here[0]);
+      if (doubles && p < kPeriods)
+        c1 = std::min(c1, wholeCapacity(table.slot(lessonSlot, 1, d, p + 1)));
       double c2 = 0.0;
       if (lesson.twoGroups) {
-        c2 = wholeCapacity(2, d, p);
-        if (doubles && p < kPeriods) c2 = std::min(c2, wholeCapacity(2, d, p + 1));
+        c2 = wholeCapacity(here[1]);
+        if (doubles && p < kPeriods)
+          c2 = std::min(c2, wholeCapacity(table.slot(lessonSlot, 2, d, p + 1)));
       }
       slot.score[W] = fromRoomCapacity(lesson, c1, c2, slot.score[W]);
 
       if (lesson.oddHalfUnit > 0) {
         for (int h = 1; h <= 2; ++h) {
-          const double b1 = shares(1, d, p, W).freeTotal() + shares(1, d, p, h).freeTotal();
+          const double b1 = here[0].block(W).freeTotal() + here[0].block(h).freeTotal();
           double b2 = 0.0;
-          if (lesson.twoGroups)
-            b2 = shares(2, d, p, W).freeTotal() + shares(2, d, p, h).freeTotal();
+          if (lesson.twoGroups) b2 = here[1].block(W).freeTotal() + here[1].block(h).freeTotal();
           slot.score[h] = fromRoomCapacity(lesson, b1, b2, slot.score[h]);
         }
       }
@@ -549,29 +550,23 @@ void ScoringPasses::roomPassLesson(int lessonSlot, TDarsImkon& lesson) {
   }
 }
 
-void ScoringPasses::recomputeFreeRooms(int lessonSlot, int list, int d, int p) {
-  const TDarsImkon& lesson = records_.lessons[lessonSlot];
-  const RoomList& rooms = list == 1 ? lesson.rooms1 : lesson.rooms2;
-  const std::uint8_t scored = lesson.slot(d, p).roomScored;
-  const RoomShareTable::SlotShares shares = records_.roomShares.slot(lessonSlot, list, d, p);
-  const double* demands[kMaxRoomsPerList];
-  if (scored != 0)
-    for (int i = 0; i < rooms.count; ++i)
-      demands[i] = records_.rooms[rooms.rooms[i]].demandAt(d, p);
+void ScoringPasses::recomputeFreeRooms(const RoomList& rooms,
+                                       const RoomShareTable::SlotShares& shares,
+                                       std::uint8_t scored, int d, int p) {
   for (int b = 0; b < 3; ++b) {
     const RoomShares block = shares.block(b);
     double total = 0.0;
     // A block whose room scores are all 0 has a total of 0.
     if (scored & (1 << b)) {
       for (int i = 0; i < rooms.count; ++i) {
-        const double* demand = demands[i];
+        const double* demand = records_.rooms[rooms.rooms[i]].demand[d - 1][p - 1];
         const double r = b == W ? std::max(demand[kHalf1Block], demand[kHalf2Block]) + demand[W]
                                 : demand[W] + demand[b];
         if (r > 1) block.score(i) = block.score(i) / r;
         total += block.score(i);
       }
     }
-    block.freeTotal() = total;
+    if (b < shares.blocks) block.freeTotal() = total;
   }
 }
 
@@ -593,8 +588,7 @@ void ScoringPasses::totalsLesson(TDarsImkon& lesson) {
   for (int d = 1; d <= kDays; ++d) {
     DayBlock& day = lesson.day(d);
     day.dayMass = 0.0;
-    const int last = records_.lastPeriod(d);
-    for (int p = 1; p <= last; ++p) {
+    for (int p = day.candidateBegin; p < day.candidateEnd; ++p) {
       const SlotRecord& slot = day.slot(p);
       day.dayMass += slot.score[W] + slot.score[kHalf1Block] + slot.score[kHalf2Block];
       if (day.open) {

@@ -44,7 +44,8 @@ class ScoringPasses {
   double dayCap(int teacher, int d) const;
   void addRoomDemand(int lessonSlot, TDarsImkon& lesson);
   void roomPassLesson(int lessonSlot, TDarsImkon& lesson);
-  void recomputeFreeRooms(int lessonSlot, int list, int d, int p);
+  void recomputeFreeRooms(const RoomList& rooms, const RoomShareTable::SlotShares& shares,
+                          std::uint8_t scored, int d, int p);
   void totalsLesson(TDarsImkon& lesson);
 
   bool occupiedEitherHalf(int teacher, int d, int p) const {

@@ -8,13 +8,15 @@ namespace jadvalon {
 void RoomShareTable::layOut(const std::vector<TDarsImkon>& lessons, int lessonCount) {
   layouts_.resize(static_cast<std::size_t>(lessonCount) + 1);
   std::size_t offset = 0;
-  constexpr std::size_t kBlocksPerLesson = static_cast<std::size_t>(kDays) * kPeriods * 3;
+  constexpr std::size_t kSlots = static_cast<std::size_t>(kDays) * kPeriods;
   for (int l = 0; l <= lessonCount; ++l) {
-    const RoomList* lists[2] = {&lessons[l].rooms1, &lessons[l].rooms2};
+    const TDarsImkon& lesson = lessons[l];
+    const int counts[2] = {lesson.rooms1.count, lesson.twoGroups ? lesson.rooms2.count : 0};
     for (int list = 0; list < 2; ++list) {
-      const int count = l == 0 ? 0 : lists[list]->count;
-      layouts_[l][list] = {offset, count};
-      offset += kBlocksPerLesson * static_cast<std::size_t>(1 + count);
+      const int count = l == 0 ? 0 : counts[list];
+      const int blocks = count == 0 ? 0 : lesson.oddHalfUnit ? 3 : 1;
+      layouts_[l][list] = {offset, count, blocks};
+      offset += kSlots * static_cast<std::size_t>(blocks * (1 + count));
     }
   }
   values_.resize(offset);

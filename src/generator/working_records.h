@@ -38,12 +38,18 @@ struct SlotRecord {
   // after the preparation, so a block whose scores were never set or were once scaled by 0
   // keeps 0 in all of them, and the room passes need not visit it.
   std::uint8_t roomScored;
+  // Bit b is set while the free-room totals of block b may be non-zero.
+  std::uint8_t roomTotalsSet;
 };
 
 struct DayBlock {
   std::uint8_t open;           // the day has a candidate
   std::uint8_t placedThatDay;  // half-units of the lesson already placed on this day
-  double dayMass;              // sum of all the lesson's scores of this day
+  // The candidate slots lie in periods candidateBegin .. candidateEnd - 1 (both 0 when there
+  // are none). Outside them every score is 0, so the passes need not look there.
+  std::uint8_t candidateBegin;
+  std::uint8_t candidateEnd;
+  double dayMass;  // sum of all the lesson's scores of this day
   SlotRecord slots[kPeriods];
 
   SlotRecord& slot(int period) { return slots[period - 1]; }
@@ -138,39 +144,43 @@ struct RoomShares {
 };
 
 // Room shares of every lesson, list, slot and kind block, packed for the lists' real lengths.
+// Only lessons with an odd half-unit at the preparation keep half blocks, and only non-empty
+// lists keep any: all other room scores are 0 for the whole run, and the missing blocks read as
+// a block of zeros. Keeping the table small keeps the room passes in the cache.
 class RoomShareTable {
  public:
-  // Lays the table out for lessons 1..lessonCount with the given list lengths and zeroes it.
+  // Lays the table out for lessons 1..lessonCount with their list lengths and zeroes it.
   void layOut(const std::vector<TDarsImkon>& lessons, int lessonCount);
   void clear();
 
-  RoomShares at(int lesson, int list, int d, int p, int block) {
-    const Layout& layout = layouts_[lesson][list - 1];
-    const int stride = 1 + layout.count;
-    return {values_.data() + layout.offset +
-                static_cast<std::size_t>(((d - 1) * kPeriods + (p - 1)) * 3 + block) * stride,
-            layout.count};
-  }
-  // The three blocks of one slot and list lie one after the other, each 1 + count values long.
+  // The blocks of one slot and list lie one after the other, each 1 + count values long.
   struct SlotShares {
     double* data;
     int count;
-    RoomShares block(int b) const { return {data + b * (1 + count), count}; }
+    int blocks;     // blocks kept: 0, 1 (whole only) or 3
+    double* zeros;  // stands in for the blocks that are not kept; never written but with 0
+
+    RoomShares block(int b) const { return {b < blocks ? data + b * (1 + count) : zeros, count}; }
   };
   SlotShares slot(int lesson, int list, int d, int p) {
     const Layout& layout = layouts_[lesson][list - 1];
-    return {values_.data() + layout.offset +
-                static_cast<std::size_t>(((d - 1) * kPeriods + (p - 1)) * 3) * (1 + layout.count),
-            layout.count};
+    const std::size_t slotIndex = static_cast<std::size_t>((d - 1) * kPeriods + (p - 1));
+    return {values_.data() + layout.offset + slotIndex * layout.blocks * (1 + layout.count),
+            layout.count, layout.blocks, zeros_.data()};
+  }
+  RoomShares at(int lesson, int list, int d, int p, int block) {
+    return slot(lesson, list, d, p).block(block);
   }
 
  private:
   struct Layout {
     std::size_t offset;
     int count;
+    int blocks;
   };
   std::vector<std::array<Layout, 2>> layouts_;
   std::vector<double> values_;
+  std::array<double, 1 + kMaxRoomsPerList> zeros_{};
 };
 
 // Half-units placed per day by the lessons of each parallel key.
