@@ -309,6 +309,52 @@ class FileCommandsTest : public QObject {
     QCOMPARE(shell.files->saveCalls, 1);
   }
 
+  void doubleClickOnAnExampleOpensIt() {
+    Shell shell;
+    shell.dialogs.answerNext([](QDialog& dialog) {
+      auto* list = dialog.findChild<QListWidget*>(QStringLiteral("exampleList"));
+      const QRect row = list->visualItemRect(list->item(0));
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+      QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
+    });
+    shell.window->fileCommands().showExamples();
+    QCOMPARE(shell.app->project.displayName(), std::string(ProgramHome::kExampleName));
+    QVERIFY(!shell.window->isWelcomeShown());
+  }
+
+  void saveIntoAMissingFolderIsSaidAndKeepsTheChanges() {
+    Shell shell;
+    shell.window->fileCommands().newProject();
+    shell.touch();
+    const std::string name = shell.app->project.displayName();
+    shell.files->saveAnswer = shell.home.path("yoq_papka/maktab");
+    shell.dialogs.clickNext("Btok");
+    QVERIFY(!shell.window->fileCommands().saveAs());
+    QCOMPARE(static_cast<int>(shell.dialogs.seen.size()), 1);
+    QVERIFY(shell.dialogs.seen[0].text.startsWith(q(shell.line(lines::kSaveFailed))));
+    QVERIFY(shell.app->project.isModified());
+    QVERIFY(shell.app->project.path().empty());
+    QCOMPARE(shell.app->project.displayName(), name);
+  }
+
+  void lastProjectLinkOpensTheProject() {
+    ProgramHome home;
+    {
+      Shell first;
+      first.window->fileCommands().newProject();
+      storeText(first.app->project.edit().header.town, "Termiz");
+      QVERIFY(first.app->storage.save(home.root() / "oxirgi.jdn"));
+      writeTextAtomically(home.root() / "temp" / "0101.txt", (home.root() / "oxirgi.jdn").string());
+    }
+    AppContext app{ProgramFolder(home.root())};
+    TFbosh window(app);
+    window.show();
+    window.findChild<QPushButton*>(QStringLiteral("lfnomi"))->click();
+    QVERIFY(!window.isWelcomeShown());
+    QCOMPARE(loadText(app.project.image().header.town), std::string("Termiz"));
+    QCOMPARE(app.project.displayName(), std::string("oxirgi.jdn"));
+  }
+
   void examplesDialogWithNothingChosenSaysSoAndStays() {
     Shell shell;
     shell.dialogs.answerNext([](QDialog& dialog) {
