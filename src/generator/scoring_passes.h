@@ -33,6 +33,10 @@ class ScoringPasses {
   void totals();
 
  private:
+  // Class, teacher and room demands of every slot back to 0 (the totals do it for the next
+  // iteration).
+  void clearSlotDemands();
+
   void massPassLesson(TDarsImkon& lesson);
   void dayPassLesson(TDarsImkon& lesson);
   double dayFactor(const TDarsImkon& lesson, int d, double share) const;

@@ -247,6 +247,24 @@ TEST(PlacementEngine, MethodDayAndAvailabilityAreRespected) {
   }
 }
 
+TEST(PlacementEngine, SelectSkipsHalfBlocksThatAreNotFeasible) {
+  // Only the half-block rule of the room pass can give a score to a half that is not feasible;
+  // taking such a block would put the half onto an occupied half.
+  for (const int feasible : {0, 1}) {
+    SmallSchool s;
+    const int lesson = s.t.addLesson(s.classA, s.subject, s.teacher, 3);
+    s.run.start(testing::deterministic());
+    SlotRecord& slot = s.run.engine().records().lessons[1].slot(4, 5);
+    slot.score[kHalf2Block] = 100.0;
+    slot.feasible[kHalf2Block] = static_cast<std::uint8_t>(feasible);
+    Candidate chosen{};
+    ASSERT_TRUE(s.run.engine().select(chosen));
+    EXPECT_EQ(chosen.lesson, testing::lessonSlot(s.t, lesson));
+    const bool took = chosen.day == 4 && chosen.period == 5 && chosen.kind == kKindHalf2;
+    EXPECT_EQ(took, feasible == 1);
+  }
+}
+
 TEST(PlacementEngine, TraceReportsEveryPlacementWithItsStep) {
   SmallSchool s;
   const int pair = s.t.addLesson(s.classA, s.subject, s.teacher, 4);
