@@ -120,12 +120,15 @@ int runCheck(const Args& arguments) {
   const TimetableFaults faults = checkTimetable(img, ids);
   const Names names(img);
   const auto clashes = mergeWeeks(faults.clashes);
-  const std::size_t problems = clashes.size() + faults.forbidden.size() + faults.overloaded.size() +
-                               faults.overDailyMaximum.size();
+  const std::size_t problems = faults.broken.size() + clashes.size() + faults.forbidden.size() +
+                               faults.overloaded.size() + faults.overDailyMaximum.size();
 
   if (json) {
     std::ostringstream out;
-    out << "{\"clashes\":[";
+    out << "{\"broken\":[";
+    for (std::size_t i = 0; i < faults.broken.size(); ++i)
+      out << (i ? "," : "") << faults.broken[i].placement;
+    out << "],\"clashes\":[";
     for (std::size_t i = 0; i < clashes.size(); ++i) {
       const Clash& c = *clashes[i].clash;
       out << (i ? "," : "") << "{\"resource\":\"" << resourceName(c.resource)
@@ -165,6 +168,12 @@ int runCheck(const Args& arguments) {
     return problems ? 1 : 0;
   }
 
+  for (const BrokenPlacement& b : faults.broken) {
+    const TJoy& p = img.placements[b.placement];
+    std::cout << "Broken: placement " << b.placement << " (lesson id " << p.lessonId << ", day "
+              << int(p.day) << ", period " << int(p.period) << ", kind " << int(p.kind)
+              << ") names no lesson or no valid slot\n";
+  }
   for (const MergedClash& m : clashes) {
     const Clash& c = *m.clash;
     std::cout << "Clash: " << resourceName(c.resource) << " " << names.of(c.resource, c.slot)

@@ -82,7 +82,10 @@ TimetableFaults checkTimetable(const TLoyiha& image, const IdMaps& ids) {
   std::vector<int> placed(static_cast<std::size_t>(kMaxLessons) + 1, 0);
   for (int n = 1; n <= count; ++n) {
     PlacedLesson p;
-    if (!describe(image, ids, n, p)) continue;
+    if (!describe(image, ids, n, p)) {
+      faults.broken.push_back({n});
+      continue;
+    }
     const TJoy& placement = *p.placement;
     const int d = placement.day;
     const int period = placement.period;

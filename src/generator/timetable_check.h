@@ -45,14 +45,21 @@ struct TeacherOverDailyMaximum {
   int maximum;    // lessons per day
 };
 
+// A placement that names no existing lesson, or a day, period or kind outside their ranges.
+struct BrokenPlacement {
+  int placement;
+};
+
 struct TimetableFaults {
+  std::vector<BrokenPlacement> broken;
   std::vector<Clash> clashes;
   std::vector<ForbiddenPlacement> forbidden;
   std::vector<OverloadedLesson> overloaded;
   std::vector<TeacherOverDailyMaximum> overDailyMaximum;
 
   bool empty() const {
-    return clashes.empty() && forbidden.empty() && overloaded.empty() && overDailyMaximum.empty();
+    return broken.empty() && clashes.empty() && forbidden.empty() && overloaded.empty() &&
+           overDailyMaximum.empty();
   }
 };
 

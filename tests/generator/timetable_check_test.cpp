@@ -136,6 +136,21 @@ TEST(TimetableCheck, FindsOverloadedLessonsAndTeachersOverTheirMaximum) {
   EXPECT_TRUE(s.check().overDailyMaximum.empty());
 }
 
+TEST(TimetableCheck, FindsPlacementsThatNameNoLessonOrNoValidSlot) {
+  CheckSchool s;
+  const int lesson = s.t.addLesson(s.classA, s.math, s.ali, 4);
+  s.place(1, 1, 3, lesson);
+  s.place(1, 2, 3, 77);  // no lesson has id 77
+  s.place(7, 2, 3, lesson);
+  s.place(1, 15, 3, lesson);
+  s.place(1, 3, 5, lesson);
+  const auto faults = s.check();
+  ASSERT_EQ(faults.broken.size(), 4u);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(faults.broken[i].placement, i + 2);
+  EXPECT_TRUE(faults.clashes.empty());
+  EXPECT_TRUE(faults.overloaded.empty());
+}
+
 TEST(TimetableSummary, GapsAreCountedPerDayAndHalf) {
   struct Case {
     std::vector<std::pair<int, int>> periodKinds;  // Monday placements (period, kind)
