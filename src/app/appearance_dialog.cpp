@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
-#include "app/shell_lines.h"
 #include "app/tf_xabar.h"
 #include "i18n/lines.h"
 
@@ -19,7 +18,7 @@ AppearanceDialog::AppearanceDialog(AppContext& app, QWidget* parent) : QDialog(p
   const UiTexts& t = app.texts;
   setWindowTitle(t.title(lines::kMenuAppearance));
 
-  auto* styleLabel = new QLabel(t.text(shell_lines::kStyleListLabel), this);
+  auto* styleLabel = new QLabel(t.text(lines::kStyleListLabel), this);
   styles_ = new QListWidget(this);
   styles_->setObjectName(QStringLiteral("styleList"));
   for (int i = 0; i < StyleCatalogue::count(); ++i) styles_->addItem(StyleCatalogue::at(i).name);
@@ -28,7 +27,7 @@ AppearanceDialog::AppearanceDialog(AppContext& app, QWidget* parent) : QDialog(p
   styleLabel->setBuddy(styles_);
   connect(styles_, &QListWidget::currentRowChanged, this, &AppearanceDialog::applyStyle);
 
-  auto* sets = new QGroupBox(t.text(shell_lines::kIconSetLabel), this);
+  auto* sets = new QGroupBox(t.text(lines::kIconSetLabel), this);
   auto* grid = new QGridLayout(sets);
   for (int k = 0; k < IconSet::kSetCount; ++k) {
     auto* picture = new QToolButton(sets);
@@ -82,7 +81,7 @@ void AppearanceDialog::applyStyle(int position) {
   if (position < 0) return;
   if (!app_.styles.apply(position)) {
     TFxabar::showMessage(this, app_.texts,
-                         app_.texts.text(shell_lines::kSettingNotSaved) + QLatin1Char('\n') +
+                         app_.texts.text(lines::kSettingNotSaved) + QLatin1Char('\n') +
                              QString::fromStdString(app_.styles.indexFile().string()));
   }
 }

@@ -121,7 +121,10 @@ bool FileCommands::save() {
 bool FileCommands::saveAs() {
   const QString name = app_.files->fileToSave(window_, suggestedFolder());
   if (name.isEmpty()) return false;
-  const QString withExtension = name + extension();
+  // A name typed with the extension already is taken as it stands: "maktab.jdn" must not become
+  // "maktab.jdn.jdn".
+  const QString withExtension =
+      name.endsWith(extension(), Qt::CaseInsensitive) ? name : name + extension();
   QString target;
   if (!existsAtAll(withExtension) && !existsAtAll(name)) {
     target = withExtension;
@@ -168,7 +171,7 @@ void FileCommands::openLastProject(const QString& path) {
     return;
   }
   if (!settleUnsavedChanges()) return;
-  if (!app_.storage.open(toPath(path))) return;
+  if (!app_.storage.open(toPath(path), /*resetBranchNumbers=*/false)) return;
   emit captionChanged();
   emit projectShown(kSchoolTab);
 }

@@ -3,8 +3,8 @@
 
 #include <QVBoxLayout>
 
-#include "app/shell_lines.h"
 #include "app/ui_texts.h"
+#include "i18n/lines.h"
 
 namespace jadvalon {
 
@@ -22,6 +22,6 @@ PlaceholderPage::PlaceholderPage(const QString& objectName, const UiTexts& texts
   retranslate();
 }
 
-void PlaceholderPage::retranslate() { note_->setText(texts_.text(shell_lines::kPageNotReady)); }
+void PlaceholderPage::retranslate() { note_->setText(texts_.text(lines::kPageNotReady)); }
 
 }  // namespace jadvalon

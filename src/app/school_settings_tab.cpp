@@ -370,19 +370,10 @@ void SchoolSettingsTab::refreshShiftPages() {
 
 void SchoolSettingsTab::recomputeShift(int shift) {
   const ShiftControls& c = shifts_[static_cast<std::size_t>(shift - 1)];
+  app_.project.setShift(shift, c.firstPeriod->value(), c.lessons->value());
   const TLoyihaHeader& header = app_.project.image().header;
-  TSmena next = header.shifts[shift - 1];
-  next.firstPeriod = static_cast<std::uint8_t>(c.firstPeriod->value());
-  next.lessonsPerDay = static_cast<std::uint8_t>(c.lessons->value());
-  std::memset(next.grid, 0, sizeof(Grid));
-  const int last = std::min(next.firstPeriod + next.lessonsPerDay - 1, kPeriods);
-  const int workingDays = std::clamp<int>(header.workingDays, 0, kDays);
-  for (int d = 1; d <= workingDays; ++d)
-    for (int p = next.firstPeriod; p <= last; ++p) next.grid[d - 1][p - 1] = 1;
-  // Looking at a shift page derives the same grid again: only a real change marks the project.
-  if (std::memcmp(&next, &header.shifts[shift - 1], sizeof(TSmena)) != 0)
-    app_.project.edit().header.shifts[shift - 1] = next;
-  grids_[static_cast<std::size_t>(shift - 1)]->display(next.grid, workingDays);
+  grids_[static_cast<std::size_t>(shift - 1)]->display(
+      header.shifts[shift - 1].grid, std::clamp<int>(header.workingDays, 0, kDays));
 }
 
 void SchoolSettingsTab::showShiftGrids() {

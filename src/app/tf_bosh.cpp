@@ -12,7 +12,6 @@
 #include "app/background_panel.h"
 #include "app/placeholder_page.h"
 #include "app/school_settings_tab.h"
-#include "app/shell_lines.h"
 #include "app/tf_xabar.h"
 #include "app/welcome_panel.h"
 #include "i18n/lines.h"
@@ -202,7 +201,7 @@ void TFbosh::startUp() {
           app_.folder.examples(), app_.folder.languages()}) {
       if (std::filesystem::is_directory(folder)) continue;
       TFxabar::showMessage(this, app_.texts,
-                           app_.texts.text(shell_lines::kFolderNotCreated) + QLatin1Char('\n') +
+                           app_.texts.text(lines::kFolderNotCreated) + QLatin1Char('\n') +
                                QString::fromStdString(folder.string()));
       break;
     }
@@ -284,7 +283,7 @@ void TFbosh::openManual() {
   const QString path = QString::fromStdString(file.string());
   if (!std::filesystem::is_regular_file(file) || !app_.openDocument(QUrl::fromLocalFile(path))) {
     TFxabar::showMessage(this, app_.texts,
-                         app_.texts.text(shell_lines::kManualNotOpened) + QLatin1Char('\n') + path);
+                         app_.texts.text(lines::kManualNotOpened) + QLatin1Char('\n') + path);
   }
 }
 

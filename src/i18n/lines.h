@@ -505,6 +505,18 @@ inline constexpr int kLanguageFileUnreadable = 780;
 inline constexpr int kExampleNotReadable = 781;
 // Program's own addition: the new-project template is missing or damaged.
 inline constexpr int kTemplateMissing = 782;
+// Program's own addition: settings dialog, label above the style list.
+inline constexpr int kStyleListLabel = 783;
+// Program's own addition: settings dialog, caption of the icon-set choice.
+inline constexpr int kIconSetLabel = 784;
+// Program's own addition: the one note on a tab whose part of the program is still to come.
+inline constexpr int kPageNotReady = 785;
+// Program's own addition: help menu, the user manual could not be opened; the path follows.
+inline constexpr int kManualNotOpened = 786;
+// Program's own addition: start-up, a data folder could not be created; the path follows.
+inline constexpr int kFolderNotCreated = 787;
+// Program's own addition: a settings file (style index) could not be written; the path follows.
+inline constexpr int kSettingNotSaved = 788;
 // Program's own addition: the placement table (8000) is full.
 inline constexpr int kPlacementTableFull = 790;
 
@@ -535,7 +547,7 @@ inline constexpr int kAllCatalogueLines[] = {
     664, 666, 672, 673, 674, 675, 676, 677, 678, 695, 701, 702, 703, 704, 705, 706, 707, 708, 709,
     710, 711, 712, 713, 714, 721, 722, 723, 724, 725, 726, 727, 728, 729, 730, 731, 732, 733, 734,
     735, 736, 737, 751, 752, 753, 757, 758, 759, 760, 761, 771, 772, 773, 774, 775, 776, 777, 778,
-    779, 780, 781, 782, 790,
+    779, 780, 781, 782, 783, 784, 785, 786, 787, 788, 790,
 };
 
 }  // namespace jadvalon::lines

@@ -153,16 +153,34 @@ void Project::recomputeLoads() {
   for (int i = 1; i <= img.teacherCount; ++i) img.teachers[i].weeklyLoad = teacherLoad[i] & 0xFF;
 }
 
+namespace {
+
+TSmena derivedShift(TSmena shift, int workingDays) {
+  fillGrid(shift.grid, 0);
+  if (shift.firstPeriod < 1 || shift.lessonsPerDay < 1) return shift;
+  const int last = std::min(shift.firstPeriod + shift.lessonsPerDay - 1, kPeriods);
+  for (int d = 0; d < std::clamp(workingDays, 0, kDays); ++d)
+    for (int p = shift.firstPeriod; p <= last; ++p) shift.grid[d][p - 1] = 1;
+  return shift;
+}
+
+}  // namespace
+
+void Project::setShift(int shift, int firstPeriod, int lessonsPerDay) {
+  if (shift < 1 || shift > 3) return;
+  TSmena next = image_->header.shifts[shift - 1];
+  next.firstPeriod = static_cast<std::uint8_t>(firstPeriod);
+  next.lessonsPerDay = static_cast<std::uint8_t>(lessonsPerDay);
+  next = derivedShift(next, image_->header.workingDays);
+  // Looking at a shift derives the same grid again; only a real change is one to save.
+  if (std::memcmp(&next, &image_->header.shifts[shift - 1], sizeof(TSmena)) != 0)
+    edit().header.shifts[shift - 1] = next;
+}
+
 void Project::deriveShiftGrids() {
-  TLoyiha& img = edit();
-  const int workingDays = std::clamp<int>(img.header.workingDays, 0, kDays);
-  for (TSmena& shift : img.header.shifts) {
-    fillGrid(shift.grid, 0);
-    if (shift.firstPeriod < 1 || shift.lessonsPerDay < 1) continue;
-    const int last = std::min(shift.firstPeriod + shift.lessonsPerDay - 1, kPeriods);
-    for (int d = 0; d < workingDays; ++d)
-      for (int p = shift.firstPeriod; p <= last; ++p) shift.grid[d][p - 1] = 1;
-  }
+  for (int s = 1; s <= 3; ++s)
+    setShift(s, image_->header.shifts[s - 1].firstPeriod,
+             image_->header.shifts[s - 1].lessonsPerDay);
 }
 
 std::string Project::formatHours(int halfUnits) {

@@ -106,8 +106,11 @@ class Project {
   // --- Derived data kept in the image ---
   // Weekly loads of every class, subject, room and teacher from the lessons (u8, wrapping).
   void recomputeLoads();
-  // Shift grids from their first period, lessons per day and the working days.
+  // Shift grids from their first period, lessons per day and the working days. Only a grid that
+  // comes out different marks the project modified.
   void deriveShiftGrids();
+  // Sets a shift's (1..3) first period and lessons per day and derives its grid.
+  void setShift(int shift, int firstPeriod, int lessonsPerDay);
 
   // Half-units of a lesson's weekly load as hours, as the lesson editor shows them ("2,5").
   static std::string formatHours(int halfUnits);

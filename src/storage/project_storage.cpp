@@ -119,10 +119,10 @@ bool ProjectStorage::readInto(const std::filesystem::path& path, StoredForm form
   return true;
 }
 
-bool ProjectStorage::open(const std::filesystem::path& path) {
+bool ProjectStorage::open(const std::filesystem::path& path, bool resetBranchNumbers) {
   std::unique_ptr<TLoyiha> image;
   if (!readInto(path, StoredForm::ProjectFile, image, 0)) return false;
-  resetBranches(*image);
+  if (resetBranchNumbers) resetBranches(*image);
   project_.replaceImage(*image);
   project_.setPath(std::filesystem::absolute(path).string());
   project_.setDisplayName(path.filename().string());

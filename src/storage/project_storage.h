@@ -22,8 +22,9 @@ class ProjectStorage {
   // Writes the project file (and an archive copy, and the last-project note); the path becomes
   // the project's path. On failure: a message saying why, the modified flag is kept.
   bool save(const std::filesystem::path& path);
-  // Reads a project file (project form only).
-  bool open(const std::filesystem::path& path);
+  // Reads a project file (project form only). The file commands reset branch numbers that no
+  // list can show; reopening the last project from the welcome panel keeps the file as it is.
+  bool open(const std::filesystem::path& path, bool resetBranchNumbers = true);
   // Starts an untitled project from the template.
   bool newFromTemplate();
   // Opens an example school by its file name in the examples folder; it stays untitled.

@@ -253,10 +253,9 @@ class FileCommandsTest : public QObject {
     QTest::newRow("a bare name gets the extension") << "yangi"
                                                     << ""
                                                     << "yangi.jdn" << false;
-    QTest::newRow("a typed extension of a new file is appended once more")
-        << "yangi.jdn"
-        << ""
-        << "yangi.jdn.jdn" << false;
+    QTest::newRow("a typed extension of a new file is kept as typed") << "yangi.jdn"
+                                                                      << ""
+                                                                      << "yangi.jdn" << false;
     QTest::newRow("a typed extension of an existing file is that file") << "bor.jdn"
                                                                         << "bor.jdn"
                                                                         << "bor.jdn" << true;

@@ -155,6 +155,8 @@ TEST_F(StorageFixture, OpeningResetsBranchesThatNoListShows) {
   school.project.edit().classes[1].branch = 3;
   school.project.edit().classBuffer.branch = 2;
   ASSERT_TRUE(storage.save(dir / "b.jdn"));
+  ASSERT_TRUE(storage.open(dir / "b.jdn", /*resetBranchNumbers=*/false));
+  EXPECT_EQ(school.project.image().classes[1].branch, 3);
   ASSERT_TRUE(storage.open(dir / "b.jdn"));
   EXPECT_EQ(school.project.image().classes[1].branch, 0);
   EXPECT_EQ(school.project.image().classBuffer.branch, 0);
