@@ -1,8 +1,10 @@
 // A large generated school for the generator benchmarks: 33 classes of grades 1..11 in a six-day
-// week of seven periods, 30 rooms, about 60 teachers, 30 to 34 hours per class with split groups,
-// double periods and half-hour lessons. The same school every time: no random numbers.
+// week, grades 5..11 in a morning shift of seven periods and grades 1..4 in an afternoon shift of
+// six, 30 rooms, about 60 teachers, 30 to 32 hours per class with split groups, double periods
+// and half-hour lessons. The same school every time: no random numbers.
 #pragma once
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -54,6 +56,9 @@ inline void buildLargeSchool(Project& project, int classCount = 33) {
   image.header.workingDays = 6;
   image.header.shifts[0].firstPeriod = 1;
   image.header.shifts[0].lessonsPerDay = 7;
+  // Grades 1 to 4 learn in the afternoon shift, as schools short of rooms do.
+  image.header.shifts[1].firstPeriod = 7;
+  image.header.shifts[1].lessonsPerDay = 6;
   project.deriveShiftGrids();
 
   auto add = [&](Table table, auto& buffer, const std::string& name) {
@@ -108,6 +113,11 @@ inline void buildLargeSchool(Project& project, int classCount = 33) {
     project.prepareNewClass();
     TSinf& buffer = project.edit().classBuffer;
     buffer.grade = static_cast<std::uint8_t>(grade);
+    if (grade <= 4) {
+      buffer.shift = 2;
+      std::memcpy(buffer.grid, project.image().header.shifts[1].grid, sizeof(Grid));
+      buffer.availableCount = countAvailable(buffer.grid);
+    }
     add(Table::Classes, buffer, std::to_string(grade) + "-" + std::string(1, char('A' + c % 3)));
     const int classId = project.image().classNextId;
     const int homeRoom = roomGroups[0][c % 24];
@@ -127,6 +137,7 @@ inline void buildLargeSchool(Project& project, int classCount = 33) {
       auto fill = [&](std::uint8_t& count, std::uint16_t* rooms, int offset) {
         const std::vector<int>& group = roomGroups[item.roomGroup];
         if (item.roomGroup == 0) {
+          // The class's own room first, then a neighbouring room.
           rooms[count++] = static_cast<std::uint16_t>(homeRoom);
           rooms[count++] = static_cast<std::uint16_t>(group[(c + 1 + offset) % group.size()]);
         } else {
