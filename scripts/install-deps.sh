@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   zlib1g-dev libxlsxwriter-dev libzip-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth
+  xvfb xauth fonts-dejavu-core
   gnome-icon-theme oxygen-icon-theme elementary-xfce-icon-theme faenza-icon-theme
 )
 
