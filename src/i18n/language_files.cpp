@@ -11,13 +11,6 @@
 #include "storage/file_bytes.h"
 
 namespace jadvalon {
-namespace {
-
-std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
-  return readFileBytes(path).bytes;
-}
-
-}  // namespace
 
 std::array<std::string, LanguageTable::kLineCount> LanguageFiles::parse(std::string_view bytes) {
   if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
@@ -37,7 +30,7 @@ std::array<std::string, LanguageTable::kLineCount> LanguageFiles::parse(std::str
 }
 
 std::optional<int> LanguageFiles::currentLanguage() const {
-  const auto bytes = readWholeFile(indexFile());
+  const auto bytes = readFileBytes(indexFile()).bytes;
   if (!bytes) return std::nullopt;
   std::string digits;
   for (char c : *bytes) {
@@ -61,7 +54,7 @@ std::string LanguageFiles::failure(const LanguageTable& table,
 
 LanguageLoad LanguageFiles::load(int number, LanguageTable& table) const {
   const auto path = languageFile(number);
-  const auto bytes = number >= 1 ? readWholeFile(path) : std::nullopt;
+  const auto bytes = number >= 1 ? readFileBytes(path).bytes : std::nullopt;
   if (!bytes) return {false, failure(table, path)};
   table.assign(parse(*bytes));
   return {true, {}};

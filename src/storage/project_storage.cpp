@@ -119,13 +119,17 @@ bool ProjectStorage::readInto(const std::filesystem::path& path, StoredForm form
   return true;
 }
 
+void ProjectStorage::adopt(const TLoyiha& image, std::string path, std::string displayName) {
+  project_.replaceImage(image);
+  project_.setPath(std::move(path));
+  project_.setDisplayName(std::move(displayName));
+}
+
 bool ProjectStorage::open(const std::filesystem::path& path, bool resetBranchNumbers) {
   std::unique_ptr<TLoyiha> image;
   if (!readInto(path, StoredForm::ProjectFile, image, 0)) return false;
   if (resetBranchNumbers) resetBranches(*image);
-  project_.replaceImage(*image);
-  project_.setPath(std::filesystem::absolute(path).string());
-  project_.setDisplayName(path.filename().string());
+  adopt(*image, std::filesystem::absolute(path).string(), path.filename().string());
   return true;
 }
 
@@ -134,9 +138,7 @@ bool ProjectStorage::newFromTemplate() {
   if (!readInto(folder_.templateFile(), StoredForm::Plain, image, lines::kTemplateMissing))
     return false;
   image->teacherBuffer.dailyMaximum = 8;
-  project_.replaceImage(*image);
-  project_.setPath({});
-  project_.setDisplayName(untitledName());
+  adopt(*image, {}, untitledName());
   return true;
 }
 
@@ -149,9 +151,7 @@ bool ProjectStorage::openExample(const std::string& fileName) {
   image->teacherBuffer.dailyMaximum = 8;
   for (int i = 1; i <= image->teacherCount; ++i) image->teachers[i].dailyMaximum = 8;
   resetBranches(*image);
-  project_.replaceImage(*image);
-  project_.setPath({});
-  project_.setDisplayName(fileName);
+  adopt(*image, {}, fileName);
   return true;
 }
 

@@ -49,6 +49,8 @@ class ProjectStorage {
  private:
   bool readInto(const std::filesystem::path& path, StoredForm form, std::unique_ptr<TLoyiha>& out,
                 int failureLine);
+  // Puts a read image in place with the path and name it is known by from now on.
+  void adopt(const TLoyiha& image, std::string path, std::string displayName);
 
   Project& project_;
   ProgramFolder folder_;

@@ -3,7 +3,6 @@
 
 #include <charconv>
 #include <cstring>
-#include <fstream>
 #include <vector>
 
 #include "storage/atomic_file.h"
@@ -20,10 +19,9 @@ void UndoHistory::take(const Project& project) {
   if (img.placementCount == 0) return;
   ++counter_;
   position_ = counter_;
-  std::ofstream out(temp_ / snapshotFileName(counter_), std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(&img.placements[1]),
-            static_cast<std::streamsize>(img.placementCount * sizeof(TJoy)));
-  out.close();
+  writeFileAtomically(temp_ / snapshotFileName(counter_),
+                      std::span(reinterpret_cast<const std::uint8_t*>(&img.placements[1]),
+                                img.placementCount * sizeof(TJoy)));
   writeTextAtomically(counterFile(), std::to_string(counter_));
 }
 

@@ -1,11 +1,7 @@
 // Reading a description file and running the parser, the builder and the capacity check on it.
 #include "tools/school_compiler/school_compiler.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
-
+#include "storage/file_bytes.h"
 #include "tools/school_compiler/capacity_check.h"
 #include "tools/school_compiler/description_parser.h"
 #include "tools/school_compiler/school_builder.h"
@@ -15,17 +11,12 @@ namespace jadvalon::school {
 CompileReport compileSchoolFile(const std::filesystem::path& source, Project& project) {
   CompileReport report;
   const std::string name = source.string();
-  std::ifstream in(source, std::ios::binary);
-  if (!in) {
-    report.errors.push_back(name + ": cannot be read: " + std::strerror(errno));
+  const FileBytes file = readFileBytes(source);
+  if (!file.bytes) {
+    report.errors.push_back(name + ": cannot be read: " + file.error);
     return report;
   }
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    report.errors.push_back(name + ": cannot be read: " + std::strerror(errno));
-    return report;
-  }
-  ParseResult parsed = parseSchoolDescription(text, name);
+  ParseResult parsed = parseSchoolDescription(*file.bytes, name);
   if (!parsed.school) {
     report.errors = std::move(parsed.errors);
     return report;
